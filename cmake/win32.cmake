@@ -1,0 +1,52 @@
+# Cross build: Stats.dll, the simulated host and the Wine tests.
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+add_library(Stats SHARED ${STATS_CORE_SOURCES} ${STATS_EXPORT_SOURCES}
+  plugin/dllmain.cpp
+  platform/win32/win32_services.cpp
+  windows/resources/Stats.rc
+  plugin/Stats.def)
+set_target_properties(Stats PROPERTIES PREFIX "" OUTPUT_NAME Stats)
+set_source_files_properties(plugin/exports.cpp PROPERTIES COMPILE_OPTIONS -Wno-unused-parameter)
+target_include_directories(Stats PRIVATE ${PROJECT_SOURCE_DIR})
+target_compile_definitions(Stats PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(Stats PRIVATE ${STATIC_RUNTIME})
+target_link_libraries(Stats PRIVATE version ole32 oleaut32 uuid)
+
+# The simulated host, as a library for the tests and as Tovu.exe for the demo.
+add_library(tovu_host STATIC tools/host/stats_plugin.cpp tools/host/dialog_watcher.cpp)
+target_include_directories(tovu_host PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_definitions(tovu_host PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(tovu_host PUBLIC ole32 oleaut32 uuid)
+
+add_executable(Tovu tools/tovu/main.cpp tools/tovu/tovu.rc)
+target_link_libraries(Tovu PRIVATE tovu_host)
+target_link_options(Tovu PRIVATE ${STATIC_RUNTIME})
+
+# A host of the three-part version form, for the Cabrillo CREATED-BY line.
+add_executable(Tovu3 tools/tovu/main.cpp tools/tovu/tovu3.rc)
+target_link_libraries(Tovu3 PRIVATE tovu_host)
+target_link_options(Tovu3 PRIVATE ${STATIC_RUNTIME})
+
+# The staging folder is a host installation: Tovu.exe beside Plugins\Stats.dll.
+set(STAGE ${CMAKE_BINARY_DIR}/stage)
+add_custom_target(stage ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${STAGE}/Plugins
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Stats> ${STAGE}/Plugins/Stats.dll
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Tovu> ${STAGE}/Tovu.exe
+  DEPENDS Stats Tovu)
+
+# GoogleTest for MinGW, from the sources Debian installs.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(wine_tests
+  tests/wine/wine_test_main.cpp
+  tests/wine/exports_test.cpp)
+target_link_libraries(wine_tests PRIVATE tovu_host gtest)
+target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
+add_dependencies(wine_tests stage Tovu3)
+add_test(NAME wine_tests COMMAND wine_tests WORKING_DIRECTORY ${STAGE})
+set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "STATS_TOVU3=$<TARGET_FILE:Tovu3>")

@@ -1,0 +1,59 @@
+// Answers the plug-in's modal dialogs and message boxes from a watcher thread, as an operator
+// would: each visible dialog of this process is handed once to a handler, which may read it,
+// fill it in and close it.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tovu {
+
+struct SeenDialog {
+    std::string caption;
+    std::string text;  // the message of a message box
+    bool hasOwner = false;
+};
+
+std::string windowText(HWND window);
+std::string dialogItemText(HWND dialog, int id);
+bool isMessageBox(HWND dialog);
+
+class DialogWatcher {
+public:
+    // Returns true when it took care of the dialog; false leaves it alone for good.
+    using Handler = std::function<bool(HWND dialog)>;
+
+    // The default handler presses OK on every message box and ignores other dialogs.
+    DialogWatcher();
+    explicit DialogWatcher(Handler handler);
+    ~DialogWatcher();
+    DialogWatcher(const DialogWatcher&) = delete;
+    DialogWatcher& operator=(const DialogWatcher&) = delete;
+
+    std::vector<SeenDialog> seen() const;
+    // Waits until `count` dialogs have been handled; false on timeout.
+    bool waitForHandled(size_t count, int timeoutMs) const;
+
+    static bool pressOk(HWND dialog);
+
+private:
+    void run();
+
+    Handler handler_;
+    mutable std::mutex lock_;
+    mutable std::condition_variable changed_;
+    std::vector<SeenDialog> seen_;
+    std::set<HWND> visited_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+}  // namespace tovu
