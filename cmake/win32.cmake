@@ -14,7 +14,8 @@ target_link_options(Stats PRIVATE ${STATIC_RUNTIME})
 target_link_libraries(Stats PRIVATE version ole32 oleaut32 uuid)
 
 # The simulated host, as a library for the tests and as Tovu.exe for the demo.
-add_library(tovu_host STATIC tools/host/stats_plugin.cpp tools/host/dialog_watcher.cpp)
+add_library(tovu_host STATIC tools/host/stats_plugin.cpp tools/host/dialog_watcher.cpp
+  tools/host/session_log.cpp)
 target_include_directories(tovu_host PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(tovu_host PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(tovu_host PUBLIC ole32 oleaut32 uuid)
@@ -43,10 +44,14 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(wine_tests
-  tests/wine/wine_test_main.cpp
-  tests/wine/exports_test.cpp)
-target_link_libraries(wine_tests PRIVATE tovu_host gtest)
+  tests/wine/exports_test.cpp
+  tests/wine/scoring_test.cpp)
+target_link_libraries(wine_tests PRIVATE tovu_host gtest gtest_main)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
 add_dependencies(wine_tests stage Tovu3)
 add_test(NAME wine_tests COMMAND wine_tests WORKING_DIRECTORY ${STAGE})
 set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "STATS_TOVU3=$<TARGET_FILE:Tovu3>")
+
+find_program(MINGW_OBJDUMP i686-w64-mingw32-objdump REQUIRED)
+add_test(NAME dll_image COMMAND ${CMAKE_COMMAND} -DDLL=$<TARGET_FILE:Stats> -DOBJDUMP=${MINGW_OBJDUMP}
+         -P ${PROJECT_SOURCE_DIR}/cmake/check_dll.cmake)

@@ -2,76 +2,99 @@
 #include "engine/qso_log.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace engine {
 
-// NUL cannot occur inside a host text, so it separates the parts of a key unambiguously.
-std::string QsoLog::key(std::string_view a, std::string_view b) {
-    std::string k;
-    k.reserve(a.size() + b.size() + 1);
-    k.append(a).push_back('\0');
-    k.append(b);
-    return k;
+size_t QsoLog::CallOnBand::countOf(std::string_view m) const {
+    if (modeRecords != 0 && mode == m) return modeRecords;
+    for (const auto& [other, n] : otherModes)
+        if (other == m) return n;
+    return 0;
 }
 
-std::string QsoLog::key(std::string_view a, std::string_view b, std::string_view c) {
-    std::string k = key(a, b);
-    k.push_back('\0');
-    k.append(c);
-    return k;
-}
-
-size_t QsoLog::lookup(const Counts& counts, const std::string& k) {
-    auto it = counts.find(k);
-    return it == counts.end() ? 0 : it->second;
-}
-
-void QsoLog::index(const CInfo& r, bool adding) {
-    auto bump = [adding](Counts& counts, std::string k) {
-        if (adding) {
-            ++counts[std::move(k)];
+void QsoLog::CallOnBand::add(std::string_view m) {
+    if (modeRecords == 0 || mode == m) {
+        if (modeRecords++ == 0) mode = m;
+        return;
+    }
+    for (auto& [other, n] : otherModes)
+        if (other == m) {
+            ++n;
             return;
         }
-        auto it = counts.find(k);
-        if (it != counts.end() && --it->second == 0) counts.erase(it);
-    };
-    bump(contacts_, key(r.Call, r.Band, r.Mode));
-    bump(callsOnBand_, key(r.Call, r.Band));
-    bump(prefixOnBand_, key(r.Band, r.Prefix));
+    otherModes.emplace_back(std::string(m), 1);
+}
+
+void QsoLog::CallOnBand::remove(std::string_view m) {
+    if (modeRecords != 0 && mode == m) {
+        if (--modeRecords == 0 && !otherModes.empty()) {
+            // Keep the inline slot filled while other modes remain.
+            std::tie(mode, modeRecords) = std::move(otherModes.back());
+            otherModes.pop_back();
+        }
+        return;
+    }
+    for (auto it = otherModes.begin(); it != otherModes.end(); ++it)
+        if (it->first == m) {
+            if (--it->second == 0) otherModes.erase(it);
+            return;
+        }
+}
+
+size_t QsoLog::positionOf(uint64_t sequence) const {
+    return size_t(std::lower_bound(sequence_.begin(), sequence_.end(), sequence) - sequence_.begin());
 }
 
 void QsoLog::append(CInfo record) {
-    index(record, true);
+    CallOnBand& entry = callsOnBand_(record.Call, record.Band);
+    if (entry.records++ == 0) entry.firstSequence = nextSequence_;
+    entry.add(record.Mode);
+    ++prefixOnBand_(record.Band, record.Prefix);
+    sequence_.push_back(nextSequence_++);
     records_.push_back(std::move(record));
 }
 
 bool QsoLog::removeFirst(std::string_view call, std::string_view band) {
-    if (!hasCallOnBand(call, band)) return false;
-    auto it = std::find_if(records_.begin(), records_.end(),
-                           [&](const CInfo& r) { return r.Call == call && r.Band == band; });
-    index(*it, false);
-    records_.erase(it);
+    CallOnBand* found = callsOnBand_.find(call, band);
+    if (!found) return false;
+    CallOnBand& entry = *found;
+    size_t position = positionOf(entry.firstSequence);
+    const CInfo& r = records_[position];
+
+    entry.remove(r.Mode);
+    if (--*prefixOnBand_.find(r.Band, r.Prefix) == 0) prefixOnBand_.erase(r.Band, r.Prefix);
+    records_.erase(records_.begin() + std::ptrdiff_t(position));
+    sequence_.erase(sequence_.begin() + std::ptrdiff_t(position));
+
+    if (--entry.records == 0) {
+        callsOnBand_.erase(call, band);
+        return true;
+    }
+    // The next record with this call and band lies behind the removed one.
+    while (records_[position].Call != call || records_[position].Band != band) ++position;
+    entry.firstSequence = sequence_[position];
     return true;
 }
 
 void QsoLog::clear() {
     records_.clear();
-    records_.shrink_to_fit();
-    contacts_.clear();
+    sequence_.clear();
     callsOnBand_.clear();
     prefixOnBand_.clear();
 }
 
 size_t QsoLog::countSameContact(std::string_view call, std::string_view band, std::string_view mode) const {
-    return lookup(contacts_, key(call, band, mode));
+    const CallOnBand* found = callsOnBand_.find(call, band);
+    return found ? found->countOf(mode) : 0;
 }
 
 bool QsoLog::hasCallOnBand(std::string_view call, std::string_view band) const {
-    return lookup(callsOnBand_, key(call, band)) != 0;
+    return callsOnBand_.find(call, band) != nullptr;
 }
 
 bool QsoLog::hasPrefixOnBand(std::string_view band, std::string_view prefix) const {
-    return lookup(prefixOnBand_, key(band, prefix)) != 0;
+    return prefixOnBand_.find(band, prefix) != nullptr;
 }
 
 void BandsWorked::addIfAbsent(std::string_view band) {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "engine/date_time.h"
+#include "engine/text_index.h"
 
 namespace engine {
 
@@ -46,16 +46,29 @@ public:
     bool hasPrefixOnBand(std::string_view band, std::string_view prefix) const;
 
 private:
-    using Counts = std::unordered_map<std::string, size_t>;
-    static std::string key(std::string_view a, std::string_view b);
-    static std::string key(std::string_view a, std::string_view b, std::string_view c);
-    static size_t lookup(const Counts& counts, const std::string& k);
-    void index(const CInfo& record, bool adding);
+    // What the log holds for one call on one band.
+    struct CallOnBand {
+        size_t records = 0;
+        uint64_t firstSequence = 0;  // append number of the earliest of them
+        // Records per mode: nearly always one mode, kept inline.
+        std::string mode;
+        size_t modeRecords = 0;
+        std::vector<std::pair<std::string, size_t>> otherModes;
+
+        size_t countOf(std::string_view m) const;
+        void add(std::string_view m);
+        void remove(std::string_view m);
+    };
+
+    size_t positionOf(uint64_t sequence) const;
 
     std::vector<CInfo> records_;
-    Counts contacts_;      // call, band, mode
-    Counts callsOnBand_;   // call, band
-    Counts prefixOnBand_;  // band, prefix
+    // Append numbers of the records, ascending with position: a record's position is found
+    // by binary search, so removal needs no scan of the texts.
+    std::vector<uint64_t> sequence_;
+    uint64_t nextSequence_ = 0;
+    TextPairIndex<CallOnBand> callsOnBand_;  // call, band
+    TextPairIndex<size_t> prefixOnBand_;     // band, prefix
 };
 
 // Band texts of accepted QSOs, each once, in the order of their first QSO (exact comparison).

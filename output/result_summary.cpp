@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -65,42 +66,57 @@ void buildResult(ResultState& result, engine::ContestState& contest) {
     text.append(contest.PeriodEndText).append(" \r\n\t\tContestant: ").append(contest.OwnCall);
     text.append("\r\n\tQSOs\tPoints\tDXCC\tProv\r\n");
 
-    const auto& records = contest.log.records();
     sortBandsWorked(contest.bandsWorked.entries());
+    const std::vector<std::string>& bands = contest.bandsWorked.entries();
+
+    // One pass over the log fills every band's counts; each band keeps its own sets, in the
+    // order of first occurrence.
+    struct BandTally {
+        BandCount count;
+        std::vector<std::string> prefixes, provinces;
+        std::unordered_set<std::string_view> seenPrefixes, seenProvinces;
+    };
+    std::vector<BandTally> tallies(bands.size());
+    std::unordered_map<std::string_view, size_t> bandIndex;
+    for (size_t i = 0; i < bands.size(); ++i) bandIndex.emplace(bands[i], i);
+
+    for (const engine::CInfo& r : contest.log.records()) {
+        if (r.Call.empty() || r.Flagged != 0) continue;
+        auto band = bandIndex.find(r.Band);
+        if (band == bandIndex.end()) continue;
+        BandTally& t = tallies[band->second];
+        BandCount& c = t.count;
+        ++c.qsos;
+        if (r.Prefix == contest.OwnPrefix)
+            ++c.onePoint;
+        else if (r.Continent == contest.OwnContinent)
+            ++c.twoPoint;
+        else
+            ++c.threePoint;
+        if (t.seenPrefixes.insert(r.Prefix).second) {
+            t.prefixes.push_back(r.Prefix);
+            ++c.dxcc;
+        }
+        if (!r.Province.empty() && t.seenProvinces.insert(r.Province).second) {
+            t.provinces.push_back(r.Province);
+            ++c.provinces;
+        }
+    }
 
     BandCount total;
     int64_t totalPoints = 0;
-    for (const std::string& band : contest.bandsWorked.entries()) {
+    for (size_t i = 0; i < bands.size(); ++i) {
+        BandTally& t = tallies[i];
         // A band name that names no slot (a host spelling such as "40M") still gets its row
         // but must not disturb the lists of another band.
-        const int slot = bandSlot(band);
-        std::vector<std::string> prefixes, provinces;
-        std::unordered_set<std::string_view> seenPrefixes, seenProvinces;
-        BandCount c;
-        for (const engine::CInfo& r : records) {
-            if (r.Band != band || r.Call.empty() || r.Flagged != 0) continue;
-            ++c.qsos;
-            if (r.Prefix == contest.OwnPrefix)
-                ++c.onePoint;
-            else if (r.Continent == contest.OwnContinent)
-                ++c.twoPoint;
-            else
-                ++c.threePoint;
-            if (seenPrefixes.insert(r.Prefix).second) {
-                prefixes.push_back(r.Prefix);
-                ++c.dxcc;
-            }
-            if (!r.Province.empty() && seenProvinces.insert(r.Province).second) {
-                provinces.push_back(r.Province);
-                ++c.provinces;
-            }
-        }
+        const int slot = bandSlot(bands[i]);
         if (slot >= 0) {
-            result.BandPrefixes[slot] = std::move(prefixes);
-            result.BandProvinces[slot] = std::move(provinces);
+            result.BandPrefixes[slot] = std::move(t.prefixes);
+            result.BandProvinces[slot] = std::move(t.provinces);
         }
+        const BandCount& c = t.count;
         const int64_t points = c.points();
-        text.append(band);
+        text.append(bands[i]);
         appendFormat(text, "\t %i\t  %i\t   %i\t  %i\r\n", c.qsos, clampToInt32(points), c.dxcc, c.provinces);
         total.qsos += c.qsos;
         totalPoints += points;

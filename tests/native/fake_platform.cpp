@@ -57,3 +57,12 @@ void FileSystem::put(const std::string& path, std::string bytes) {
 }
 
 }  // namespace fake
+
+namespace fake {
+
+void FileSystem::removeAll() {
+    std::lock_guard<std::mutex> guard(lock_);
+    files_.clear();
+}
+
+}  // namespace fake

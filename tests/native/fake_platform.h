@@ -22,6 +22,7 @@ public:
     bool exists(const std::string& path) const;
     std::string contents(const std::string& path) const;
     void put(const std::string& path, std::string bytes);
+    void removeAll();
 
     std::vector<std::string> executables;
     std::map<std::string, platform::FileVersion> versions;

@@ -109,3 +109,81 @@ TEST(BandsWorked, AddsEachExactTextOnceInFirstOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(QsoLog, ModeCountsSurviveRemovalsInAnyOrder) {
+    engine::QsoLog log;
+    log.append(record("A1A", "40m", "BPSK63"));
+    log.append(record("A1A", "40m", "RTTY"));
+    log.append(record("A1A", "40m", "PSK"));
+    log.append(record("A1A", "40m", "RTTY"));
+    log.append(record("B1B", "40m", "BPSK63"));
+    EXPECT_TRUE(log.removeFirst("A1A", "40m"));  // the BPSK63 one: the inline mode slot empties
+    EXPECT_EQ(log.countSameContact("A1A", "40m", "BPSK63"), 0u);
+    EXPECT_EQ(log.countSameContact("A1A", "40m", "RTTY"), 2u);
+    EXPECT_EQ(log.countSameContact("A1A", "40m", "PSK"), 1u);
+    EXPECT_TRUE(log.removeFirst("A1A", "40m"));  // RTTY
+    EXPECT_EQ(log.countSameContact("A1A", "40m", "RTTY"), 1u);
+    EXPECT_EQ(log.at(0).Mode, "PSK");
+    EXPECT_TRUE(log.removeFirst("A1A", "40m"));  // PSK
+    EXPECT_TRUE(log.removeFirst("A1A", "40m"));  // RTTY
+    EXPECT_FALSE(log.removeFirst("A1A", "40m"));
+    EXPECT_EQ(log.countSameContact("A1A", "40m", "RTTY"), 0u);
+    ASSERT_EQ(log.count(), 1u);
+    EXPECT_EQ(log.at(0).Call, "B1B");
+    log.append(record("A1A", "40m", "RTTY"));
+    EXPECT_EQ(log.countSameContact("A1A", "40m", "RTTY"), 1u);
+}
+
+}  // namespace
+
+#include <map>
+#include <random>
+
+#include "engine/text_index.h"
+
+namespace {
+
+// The index against a std::map model, through growth, clustering and erasure.
+TEST(TextPairIndex, AgreesWithAMapThroughInsertsAndErasures) {
+    engine::TextPairIndex<int> index;
+    std::map<std::pair<std::string, std::string>, int> model;
+    std::mt19937 random(42);
+    auto text = [&](int range) { return std::to_string(random() % range); };
+    for (int step = 0; step < 20000; ++step) {
+        std::string a = text(60), b = (random() % 7 == 0) ? "" : text(5);
+        switch (random() % 3) {
+            case 0:
+                ++index(a, b);
+                ++model[{a, b}];
+                break;
+            case 1:
+                index.erase(a, b);
+                model.erase({a, b});
+                break;
+            default: {
+                const int* found = index.find(a, b);
+                auto it = model.find({a, b});
+                ASSERT_EQ(found != nullptr, it != model.end()) << a << "/" << b;
+                if (found) {
+                    ASSERT_EQ(*found, it->second);
+                }
+            }
+        }
+        ASSERT_EQ(index.size(), model.size());
+    }
+    for (const auto& [key, value] : model) {
+        const int* found = index.find(key.first, key.second);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(*found, value);
+    }
+    // Parts cannot run together: ("1", "23") is not ("12", "3").
+    ++index("1", "23");
+    EXPECT_EQ(index.find("12", "3"), nullptr);
+    index.clear();
+    EXPECT_EQ(index.size(), 0u);
+    EXPECT_EQ(index.find("1", "23"), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+# Checks the built Stats.dll: PE32 i386, the ten plain export names, and imports from Windows
+# system DLLs only (the runtime must be linked in). Run with -DDLL=<path> -DOBJDUMP=<tool>.
+execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${DLL}")
+endif()
+if(NOT dump MATCHES "file format pei-i386")
+  message(FATAL_ERROR "not a PE32 i386 image")
+endif()
+foreach(name AddData0 RemoveData0 CheckCall0 GetExchgCount0 GetNumberOfSets GetResult0 GetSetName
+             IsValidExchg0 ResetStats0 SetupSet0)
+  if(NOT dump MATCHES "\\] ${name}\n")
+    message(FATAL_ERROR "plain export ${name} missing")
+  endif()
+endforeach()
+set(system_dlls KERNEL32.dll USER32.dll GDI32.dll ADVAPI32.dll ole32.dll OLEAUT32.dll VERSION.dll
+                msvcrt.dll COMCTL32.dll SHELL32.dll)
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+foreach(line ${imports})
+  string(REPLACE "DLL Name: " "" dll "${line}")
+  list(FIND system_dlls "${dll}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "imports a non-system DLL: ${dll}")
+  endif()
+  message(STATUS "imports ${dll}")
+endforeach()
