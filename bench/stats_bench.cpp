@@ -70,7 +70,7 @@ void fill(plugin::Module& m, size_t n) {
 }
 
 void BM_CheckCall(benchmark::State& state) {
-    plugin::Module m(platform::systemServices());
+    plugin::Module m(platform::systemServices(), plugin::systemHeaderDialog(), plugin::systemSetupWindow());
     const size_t n = size_t(state.range(0));
     fill(m, n);
     const QsoText known = qsoNumber(n / 2), fresh = qsoNumber(n + 1);
@@ -88,7 +88,7 @@ void BM_CheckCall(benchmark::State& state) {
 }
 
 void BM_AddDataDupeCheck(benchmark::State& state) {
-    plugin::Module m(platform::systemServices());
+    plugin::Module m(platform::systemServices(), plugin::systemHeaderDialog(), plugin::systemSetupWindow());
     const size_t n = size_t(state.range(0));
     fill(m, n);
     // Each round stores a dupe of the last record, then (untimed) takes out the original,
@@ -104,7 +104,7 @@ void BM_AddDataDupeCheck(benchmark::State& state) {
 }
 
 void BM_FullRecount(benchmark::State& state) {
-    plugin::Module m(platform::systemServices());
+    plugin::Module m(platform::systemServices(), plugin::systemHeaderDialog(), plugin::systemSetupWindow());
     const size_t n = size_t(state.range(0));
     std::vector<engine::QsoArgs> qsos;
     std::vector<QsoText> texts;
@@ -136,7 +136,7 @@ void BM_ReportFileFloor(benchmark::State& state) {
 }
 
 void BM_GetResult(benchmark::State& state) {
-    plugin::Module m(platform::systemServices());
+    plugin::Module m(platform::systemServices(), plugin::systemHeaderDialog(), plugin::systemSetupWindow());
     fill(m, size_t(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(m.getResult(nullptr));
 }
@@ -146,7 +146,7 @@ void BM_MemoryPerQso(benchmark::State& state) {
     double perQso = 0;
     for (auto _ : state) {
         const size_t before = mallinfo2().uordblks;
-        auto* m = new plugin::Module(platform::systemServices());
+        auto* m = new plugin::Module(platform::systemServices(), plugin::systemHeaderDialog(), plugin::systemSetupWindow());
         fill(*m, n);
         perQso = double(mallinfo2().uordblks - before) / double(n);
         delete m;

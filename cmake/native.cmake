@@ -26,7 +26,9 @@ add_executable(native_tests
   tests/native/logging_test.cpp
   tests/native/result_summary_test.cpp
   tests/native/cabrillo_log_test.cpp
+  tests/native/cabrillo_header_test.cpp
   tests/native/module_test.cpp
+  tests/native/worked_before_painter_test.cpp
   tests/native/fake_platform.cpp)
 target_link_libraries(native_tests PRIVATE stats_core GTest::gtest GTest::gtest_main)
 # GCC 12 reports a false -Wrestrict inside std::string concatenation at -O2.

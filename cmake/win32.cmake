@@ -4,6 +4,8 @@ set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_library(Stats SHARED ${STATS_CORE_SOURCES} ${STATS_EXPORT_SOURCES}
   plugin/dllmain.cpp
   platform/win32/win32_services.cpp
+  platform/win32/cabrillo_dialog.cpp
+  platform/win32/setup_window_control.cpp
   windows/resources/Stats.rc
   plugin/Stats.def)
 set_target_properties(Stats PROPERTIES PREFIX "" OUTPUT_NAME Stats)
@@ -35,7 +37,11 @@ add_custom_target(stage ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${STAGE}/Plugins
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Stats> ${STAGE}/Plugins/Stats.dll
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Tovu> ${STAGE}/Tovu.exe
-  DEPENDS Stats Tovu)
+  # A second host folder whose host carries a three-part version.
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${STAGE}/v3/Plugins
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Stats> ${STAGE}/v3/Plugins/Stats.dll
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Tovu3> ${STAGE}/v3/Tovu.exe
+  DEPENDS Stats Tovu Tovu3)
 
 # GoogleTest for MinGW, from the sources Debian installs.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -45,12 +51,12 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 add_executable(wine_tests
   tests/wine/exports_test.cpp
-  tests/wine/scoring_test.cpp)
+  tests/wine/scoring_test.cpp
+  tests/wine/cabrillo_test.cpp)
 target_link_libraries(wine_tests PRIVATE tovu_host gtest gtest_main)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
-add_dependencies(wine_tests stage Tovu3)
+add_dependencies(wine_tests stage)
 add_test(NAME wine_tests COMMAND wine_tests WORKING_DIRECTORY ${STAGE})
-set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "STATS_TOVU3=$<TARGET_FILE:Tovu3>")
 
 find_program(MINGW_OBJDUMP i686-w64-mingw32-objdump REQUIRED)
 add_test(NAME dll_image COMMAND ${CMAKE_COMMAND} -DDLL=$<TARGET_FILE:Stats> -DOBJDUMP=${MINGW_OBJDUMP}

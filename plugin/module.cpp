@@ -8,30 +8,8 @@
 
 namespace plugin {
 
-namespace {
-
-// Until the window thread is built in, there is no setup window to start or stop.
-class NoSetupWindow final : public SetupWindowControl {
-public:
-    bool running() override { return false; }
-    bool closedOnce() override { return false; }
-    void start() override {}
-    void stop(bool) override {}
-    void armPollTimer() override {}
-};
-
-class NoHeaderStep final : public HeaderStep {
-public:
-    void run(std::string_view) override {}
-};
-
-NoSetupWindow gNoSetupWindow;
-NoHeaderStep gNoHeaderStep;
-
-}  // namespace
-
-Module::Module(platform::Services& services)
-    : services_(&services), setupWindow_(&gNoSetupWindow), headerStep_(&gNoHeaderStep) {}
+Module::Module(platform::Services& services, output::HeaderDialog& headerDialog, SetupWindowControl& setupWindow)
+    : services_(&services), headerDialog_(&headerDialog), setupWindow_(&setupWindow) {}
 
 int Module::addData(const engine::QsoArgs& qso) {
     std::lock_guard<std::mutex> guard(lock_);
@@ -82,7 +60,8 @@ int Module::resetStats(const RecountArgs& args) {
     }
     if (args.cabrilloWanted != 0) {
         // The dialog is modal: the lock stays free so that the window thread keeps running.
-        headerStep_->run(args.ownCall);
+        // The Cabrillo log is only ever touched on the host's thread.
+        output::editHeader(cabrillo_, args.ownCall, services_->settings, *headerDialog_);
         services_->settings.write("Start", "1");
     }
     if (setupWindow_->closedOnce()) return 1;  // the report of the earlier recount goes on

@@ -10,6 +10,7 @@
 
 #include "engine/contest_state.h"
 #include "engine/logging.h"
+#include "output/cabrillo_header.h"
 #include "output/cabrillo_log.h"
 #include "output/result_summary.h"
 #include "platform/services.h"
@@ -32,13 +33,6 @@ public:
     virtual void armPollTimer() = 0;
 };
 
-// Runs the Cabrillo header step; returns when the operator has closed the header dialog.
-class HeaderStep {
-public:
-    virtual ~HeaderStep() = default;
-    virtual void run(std::string_view ownCall) = 0;
-};
-
 struct RecountArgs {
     std::string_view ownCall, ownPrefix, ownContinent;
     OleDateTime periodStart{}, periodEnd{};
@@ -47,7 +41,7 @@ struct RecountArgs {
 
 class Module {
 public:
-    explicit Module(platform::Services& services);
+    Module(platform::Services& services, output::HeaderDialog& headerDialog, SetupWindowControl& setupWindow);
 
     int addData(const engine::QsoArgs& qso);
     int removeData(std::string_view call, std::string_view band);
@@ -59,8 +53,6 @@ public:
     void unload(bool processTerminating);
 
     void useServices(platform::Services& services) { services_ = &services; }
-    void useSetupWindow(SetupWindowControl& control) { setupWindow_ = &control; }
-    void useHeaderStep(HeaderStep& step) { headerStep_ = &step; }
 
     // Runs f(contest, result, cabrillo) under the module lock.
     template <typename F>
@@ -79,11 +71,15 @@ private:
     output::ResultState result_;
     output::CabrilloLog cabrillo_;
     platform::Services* services_;
+    output::HeaderDialog* headerDialog_;
     SetupWindowControl* setupWindow_;
-    HeaderStep* headerStep_;
 };
 
-// The one module instance, created at load with the system's services.
+// The one module instance, created at load with the system's services and windows.
 Module& module();
+
+// Realised once per platform: the header dialog and the setup window of this system.
+output::HeaderDialog& systemHeaderDialog();
+SetupWindowControl& systemSetupWindow();
 
 }  // namespace plugin

@@ -4,7 +4,7 @@
 namespace plugin {
 
 namespace {
-Module gModule(platform::systemServices());
+Module gModule(platform::systemServices(), systemHeaderDialog(), systemSetupWindow());
 }
 
 Module& module() { return gModule; }

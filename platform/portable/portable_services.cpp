@@ -62,3 +62,39 @@ Services& systemServices() {
 }
 
 }  // namespace platform
+
+// Native builds have no dialogs and no window thread: the header dialog counts as cancelled
+// and there is no setup window to start.
+#include "plugin/module.h"
+
+namespace plugin {
+
+namespace {
+
+class CancelledHeaderDialog final : public output::HeaderDialog {
+public:
+    bool run(output::HeaderFields&) override { return false; }
+};
+
+class NoSetupWindow final : public SetupWindowControl {
+public:
+    bool running() override { return false; }
+    bool closedOnce() override { return false; }
+    void start() override {}
+    void stop(bool) override {}
+    void armPollTimer() override {}
+};
+
+}  // namespace
+
+output::HeaderDialog& systemHeaderDialog() {
+    static CancelledHeaderDialog dialog;
+    return dialog;
+}
+
+SetupWindowControl& systemSetupWindow() {
+    static NoSetupWindow window;
+    return window;
+}
+
+}  // namespace plugin

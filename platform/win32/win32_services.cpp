@@ -68,11 +68,16 @@ public:
     }
 
     std::optional<FileVersion> fileVersion(const std::string& name) override {
+        // A bare name would be looked up like a DLL (application folder first): use the
+        // file of the current folder.
+        char path[MAX_PATH];
+        const DWORD pathLength = GetFullPathNameA(name.c_str(), MAX_PATH, path, nullptr);
+        if (pathLength == 0 || pathLength >= MAX_PATH) return std::nullopt;
         DWORD ignored = 0;
-        const DWORD size = GetFileVersionInfoSizeA(name.c_str(), &ignored);
+        const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
         if (size == 0) return std::nullopt;
         std::string block(size, '\0');
-        if (!GetFileVersionInfoA(name.c_str(), 0, size, block.data())) return std::nullopt;
+        if (!GetFileVersionInfoA(path, 0, size, block.data())) return std::nullopt;
         VS_FIXEDFILEINFO* info = nullptr;
         UINT length = 0;
         if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info ||

@@ -2,6 +2,8 @@
 // Cabrillo path of the result, the trivial entry points.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "plugin/module.h"
 #include "tests/native/fake_platform.h"
 
@@ -21,20 +23,17 @@ public:
     int starts = 0, arms = 0;
 };
 
-class FakeHeaderStep final : public plugin::HeaderStep {
+// Confirms with the texts it was given, after an optional edit.
+class FakeHeaderDialog final : public output::HeaderDialog {
 public:
-    explicit FakeHeaderStep(output::CabrilloLog* log = nullptr) : log_(log) {}
-    void run(std::string_view ownCall) override {
-        calls.emplace_back(ownCall);
-        if (log_) {
-            log_->Callsign = ownCall;
-            log_->FileBase = ownCall;
-        }
+    bool run(output::HeaderFields& fields) override {
+        shown.push_back(fields);
+        if (edit) edit(fields);
+        return confirm;
     }
-    std::vector<std::string> calls;
-
-private:
-    output::CabrilloLog* log_;
+    std::vector<output::HeaderFields> shown;
+    std::function<void(output::HeaderFields&)> edit;
+    bool confirm = true;
 };
 
 const OleDateTime kStart{40182, kDateTimeValid}, kEnd{40183, kDateTimeValid};
@@ -42,10 +41,6 @@ constexpr char kReport[] = "RurorUZEDEZU63_05_01_2010.txt";
 
 class ModuleTest : public ::testing::Test {
 protected:
-    ModuleTest() {
-        module.useSetupWindow(window);
-        module.useHeaderStep(header);
-    }
     int reset(int cabrillo = 0) {
         plugin::RecountArgs a;
         a.cabrilloWanted = cabrillo;
@@ -73,8 +68,8 @@ protected:
 
     fake::Platform platform;
     FakeSetupWindow window;
-    FakeHeaderStep header;
-    plugin::Module module{platform.services};
+    FakeHeaderDialog header;
+    plugin::Module module{platform.services, header, window};
 };
 
 struct StartCase {
@@ -95,7 +90,7 @@ TEST_P(StartRule, DecidesWindowAndKey) {
     EXPECT_EQ(reset(c.cabrillo), 1);
     EXPECT_EQ(window.starts, c.started ? 1 : 0);
     EXPECT_EQ(start(), c.after ? std::optional<std::string>(c.after) : std::nullopt);
-    EXPECT_EQ(header.calls.size(), c.cabrillo ? 1u : 0u);
+    EXPECT_EQ(header.shown.size(), c.cabrillo ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, StartRule,
@@ -180,9 +175,6 @@ TEST_F(ModuleTest, ResultWithoutCabrilloLeavesTheFlagAndWritesClaimed) {
 }
 
 TEST_F(ModuleTest, CabrilloPathWritesTheFileShowsOutputAndSetsTheFlag) {
-    output::CabrilloLog* log = module.withState([](auto&, auto&, output::CabrilloLog& l) { return &l; });
-    FakeHeaderStep filling(log);
-    module.useHeaderStep(filling);
     platform.files.executables = {"Tovu.exe"};
     platform.files.versions["Tovu.exe"] = {(2u << 16) | 20u, 0};
     reset(1);
