@@ -38,9 +38,9 @@ public:
     }
 
 private:
-    bool handle(HWND dialog) {
+    tovu::DialogWatcher::Action handle(HWND dialog) {
         if (tovu::isMessageBox(dialog)) return tovu::DialogWatcher::pressOk(dialog);
-        if (tovu::windowText(dialog) != kTitle) return false;
+        if (tovu::windowText(dialog) != kTitle) return nullptr;
         Shown shown;
         for (int id : kFieldIds) shown[id] = tovu::dialogItemText(dialog, id);
         {
@@ -53,8 +53,7 @@ private:
                                       ((style & ES_READONLY) && id == 1017 ? " read-only" : ""));
             }
         }
-        answer_(dialog);
-        return true;
+        return [this, dialog] { answer_(dialog); };
     }
 
     std::function<void(HWND)> answer_;

@@ -40,10 +40,9 @@ std::string dialogItemText(HWND dialog, int id) {
 // The message text of a message box sits in a static control with id 0xFFFF.
 bool isMessageBox(HWND dialog) { return GetDlgItem(dialog, 0xFFFF) != nullptr; }
 
-bool DialogWatcher::pressOk(HWND dialog) {
-    if (!isMessageBox(dialog)) return false;
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    return true;
+DialogWatcher::Action DialogWatcher::pressOk(HWND dialog) {
+    if (!isMessageBox(dialog)) return nullptr;
+    return [dialog] { PostMessageA(dialog, WM_COMMAND, IDOK, 0); };
 }
 
 DialogWatcher::DialogWatcher() : DialogWatcher(&DialogWatcher::pressOk) {}
@@ -75,11 +74,14 @@ void DialogWatcher::run() {
                 if (!visited_.insert(dialog).second) continue;
             }
             SeenDialog seen{windowText(dialog), dialogItemText(dialog, 0xFFFF), GetWindow(dialog, GW_OWNER) != nullptr};
-            if (handler_(dialog)) {
+            Action action = handler_(dialog);
+            if (!action) continue;
+            {
                 std::lock_guard<std::mutex> guard(lock_);
                 seen_.push_back(std::move(seen));
                 changed_.notify_all();
             }
+            action();
         }
         {
             // Forget windows that are gone, so that a reused handle is seen afresh.

@@ -28,8 +28,11 @@ bool isMessageBox(HWND dialog);
 
 class DialogWatcher {
 public:
-    // Returns true when it took care of the dialog; false leaves it alone for good.
-    using Handler = std::function<bool(HWND dialog)>;
+    // Looks at a dialog and returns what to do with it (fill it in, close it), or nothing to
+    // leave it alone for good. The watcher records the dialog before it acts, so that the
+    // record is there when the plug-in's call returns.
+    using Action = std::function<void()>;
+    using Handler = std::function<Action(HWND dialog)>;
 
     // The default handler presses OK on every message box and ignores other dialogs.
     DialogWatcher();
@@ -42,7 +45,8 @@ public:
     // Waits until `count` dialogs have been handled; false on timeout.
     bool waitForHandled(size_t count, int timeoutMs) const;
 
-    static bool pressOk(HWND dialog);
+    // The default handler: OK on message boxes, other dialogs left alone.
+    static Action pressOk(HWND dialog);
 
 private:
     void run();
