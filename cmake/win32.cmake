@@ -4,6 +4,7 @@ set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_library(Stats SHARED ${STATS_CORE_SOURCES} ${STATS_EXPORT_SOURCES}
   plugin/dllmain.cpp
   platform/win32/win32_services.cpp
+  host/win32/com_host_link.cpp
   platform/win32/cabrillo_dialog.cpp
   platform/win32/setup_window_control.cpp
   windows/resources/Stats.rc
@@ -17,7 +18,8 @@ target_link_libraries(Stats PRIVATE version ole32 oleaut32 uuid)
 
 # The simulated host, as a library for the tests and as Tovu.exe for the demo.
 add_library(tovu_host STATIC tools/host/stats_plugin.cpp tools/host/dialog_watcher.cpp
-  tools/host/session_log.cpp)
+  tools/host/session_log.cpp tools/host/screenshot.cpp
+  tools/host/automation_object.cpp)
 target_include_directories(tovu_host PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(tovu_host PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(tovu_host PUBLIC ole32 oleaut32 uuid)
@@ -52,7 +54,9 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(wine_tests
   tests/wine/exports_test.cpp
   tests/wine/scoring_test.cpp
-  tests/wine/cabrillo_test.cpp)
+  tests/wine/cabrillo_test.cpp
+  tests/wine/host_link_test.cpp
+  host/win32/com_host_link.cpp)
 target_link_libraries(wine_tests PRIVATE tovu_host gtest gtest_main)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
 add_dependencies(wine_tests stage)

@@ -24,6 +24,11 @@ cp "$ROOT/build/win32/Stats.dll" "$HOST/Plugins/"
 source "$ROOT/scripts/wine-session.sh"
 cd "$HOST"
 wine Tovu.exe demo "$(winepath -w "$ROOT/data/sample_session.log")" "$(winepath -w "$OUT")" | tr -d '\r'
+# Screenshots come out of the host as BMP; keep PNG.
+for bmp in "$OUT"/*.bmp; do
+  [ -e "$bmp" ] || continue
+  convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
 echo
 echo "Demo output in $OUT:"
 ls -1 "$OUT" | grep -v '^host$' | sed 's/^/  /'

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/host/dialog_watcher.h"
+#include "tools/host/screenshot.h"
 #include "tools/host/session_log.h"
 #include "tools/host/stats_plugin.h"
 
@@ -33,8 +34,9 @@ int printExportAnswers(tovu::StatsPlugin& plugin) {
     return 0;
 }
 
-bool copyInto(const std::string& name, const std::string& folder) {
-    return CopyFileA(name.c_str(), (folder + "\\" + name).c_str(), FALSE) != 0;
+bool copyInto(const std::string& path, const std::string& folder) {
+    const std::string name = path.substr(path.find_last_of('\\') + 1);
+    return CopyFileA(path.c_str(), (folder + "\\" + name).c_str(), FALSE) != 0;
 }
 
 bool writeText(const std::string& path, const std::string& text) {
@@ -74,6 +76,24 @@ void replay(tovu::StatsPlugin& plugin, const tovu::Recount& station, const std::
     if (verbose) std::printf("Replayed the log: %d QSOs stored, %d refused, %d deleted\n", stored, refused, removed);
 }
 
+// The operator's answer to the Cabrillo header dialog: the sample station's header, a
+// screenshot of the filled-in dialog, then OK.
+tovu::DialogWatcher::Action fillHeader(HWND dialog, const std::string& outFolder) {
+    if (tovu::windowText(dialog) != "Polska WW BPSK63 Contest ") return nullptr;
+    return [dialog, outFolder] {
+        const struct {
+            int id;
+            const char* text;
+        } fields[] = {{1007, "Jan Nowak"},        {1002, "ul. Polna 1"},         {1003, "Lodz"},
+                      {1021, "90-001"},           {1014, "Poland"},              {1005, "PK Lodz"},
+                      {1004, "sp7qqa@example.org"}, {1001, "Thanks for the QSOs!\r\n73 from Lodz"}};
+        for (const auto& f : fields) SetDlgItemTextA(dialog, f.id, f.text);
+        SendDlgItemMessageA(dialog, 1012, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>("SINGLE-OP"));
+        tovu::saveScreenshot(dialog, outFolder + "\\header_dialog.bmp");
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    };
+}
+
 int runDemo(tovu::StatsPlugin& plugin, const std::string& logPath, const std::string& outFolder) {
     std::vector<tovu::LogEvent> events;
     std::string error;
@@ -82,7 +102,11 @@ int runDemo(tovu::StatsPlugin& plugin, const std::string& logPath, const std::st
         return 1;
     }
     CreateDirectoryA(outFolder.c_str(), nullptr);
-    tovu::DialogWatcher watcher;  // the operator answers every message box with OK
+    // The operator: fills in the header dialog, answers every message box with OK.
+    tovu::DialogWatcher watcher([&outFolder](HWND dialog) {
+        if (tovu::isMessageBox(dialog)) return tovu::DialogWatcher::pressOk(dialog);
+        return fillHeader(dialog, outFolder);
+    });
 
     const tovu::Recount station = demoStation();
     replay(plugin, station, events, true);
@@ -102,6 +126,19 @@ int runDemo(tovu::StatsPlugin& plugin, const std::string& logPath, const std::st
 
     const std::string report = "RurorUZEDEZU63_06_12_2026.txt";
     if (copyInto(report, outFolder)) std::printf("\nError report: %s\n", report.c_str());
+
+    // The host asks for a Cabrillo log: a recount with the header dialog, then the result.
+    std::printf("\nCabrillo log: the header dialog is filled in and confirmed\n");
+    tovu::Recount withCabrillo = station;
+    withCabrillo.cabrilloWanted = 1;
+    replay(plugin, withCabrillo, events, false);
+    flag = 0;
+    plugin.getResult(&flag);
+    const auto seen = watcher.seen();
+    if (!seen.empty()) std::printf("Message \"%s\": %s\n", seen.back().caption.c_str(), seen.back().text.c_str());
+    std::printf("Result flag after the Cabrillo log: %d\n", flag);
+    if (copyInto("SP7QQA.cbr", outFolder)) std::printf("Cabrillo log: SP7QQA.cbr\n");
+    if (copyInto("Plugins\\Ravezo-DOR63.ini", outFolder)) std::printf("Settings: Ravezo-DOR63.ini\n");
     return 0;
 }
 
