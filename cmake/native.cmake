@@ -29,6 +29,7 @@ add_executable(native_tests
   tests/native/cabrillo_header_test.cpp
   tests/native/module_test.cpp
   tests/native/worked_before_painter_test.cpp
+  tests/native/setup_window_test.cpp
   tests/native/fake_platform.cpp)
 target_link_libraries(native_tests PRIVATE stats_core GTest::gtest GTest::gtest_main)
 # GCC 12 reports a false -Wrestrict inside std::string concatenation at -O2.

@@ -6,7 +6,8 @@ add_library(Stats SHARED ${STATS_CORE_SOURCES} ${STATS_EXPORT_SOURCES}
   platform/win32/win32_services.cpp
   host/win32/com_host_link.cpp
   platform/win32/cabrillo_dialog.cpp
-  platform/win32/setup_window_control.cpp
+  platform/win32/multiplier_dialog.cpp
+  platform/win32/window_thread.cpp
   windows/resources/Stats.rc
   plugin/Stats.def)
 set_target_properties(Stats PROPERTIES PREFIX "" OUTPUT_NAME Stats)
