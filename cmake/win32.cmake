@@ -57,6 +57,7 @@ add_executable(wine_tests
   tests/wine/scoring_test.cpp
   tests/wine/cabrillo_test.cpp
   tests/wine/host_link_test.cpp
+  tests/wine/windows_test.cpp
   host/win32/com_host_link.cpp)
 target_link_libraries(wine_tests PRIVATE tovu_host gtest gtest_main)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
