@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plugin/module.h"
+#include "windows/poll.h"
 #include "windows/poll_state.h"
 #include "windows/worked_before_window.h"
 
@@ -28,6 +29,24 @@ public:
 private:
     Module& module_;
     const windows::PollState& poll_;
+};
+
+class ModulePollAccess final : public windows::PollModuleAccess {
+public:
+    explicit ModulePollAccess(Module& module) : module_(module) {}
+
+    void refreshWorkedBeforeRows(const std::string& call) override {
+        module_.withState([&](engine::ContestState& contest, auto&, auto&) {
+            windows::refreshWorkedBeforeRows(contest, call);
+            return 0;
+        });
+    }
+    std::string contestYear() override {
+        return module_.withState([](engine::ContestState& contest, auto&, auto&) { return contest.ContestYear; });
+    }
+
+private:
+    Module& module_;
 };
 
 }  // namespace plugin

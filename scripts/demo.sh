@@ -27,7 +27,9 @@ wine Tovu.exe demo "$(winepath -w "$ROOT/data/sample_session.log")" "$(winepath 
 # Screenshots come out of the host as BMP; keep PNG.
 for bmp in "$OUT"/*.bmp; do
   [ -e "$bmp" ] || continue
-  convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  # The full-screen picture is trimmed to the windows on the empty desktop.
+  case "$bmp" in *windows.bmp) trim=(-trim +repage) ;; *) trim=() ;; esac
+  convert "$bmp" "${trim[@]}" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
 echo
 echo "Demo output in $OUT:"

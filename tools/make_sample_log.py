@@ -22,7 +22,9 @@ def call_for(prefix):
     return f"{prefix}{random.randint(1, 9)}{''.join(random.choice('ABCDEFGHIJKLMNOPQRSTUVWXYZ') for _ in range(3))}"
 
 
+REGULARS = [("DL5XYZ", "DL", "EU"), ("OK2RTY", "OK", "EU"), ("SP9KAT", "SP", "EU")]
 lines = ["# Polska WW BPSK63 Contest, a made-up session of SP7QQA (demo data)"]
+regulars_worked = set()
 worked = []
 serial = 0
 minute = 12 * 60
@@ -37,7 +39,12 @@ for n in range(330):
     mode = "BPSK63"
     serial += 1
     sent = f"{serial:03d}"
-    if worked and random.random() < 0.03:  # a dupe: the same station again on its band
+    regular = random.choice(REGULARS)
+    if (regular[0], band) not in regulars_worked and random.random() < 0.15:  # a station met on every band
+        regulars_worked.add((regular[0], band))
+        call, prefix, cont = regular
+        rcvd = "K" if prefix == "SP" else f"{random.randint(1, 400):03d}"
+    elif worked and random.random() < 0.03:  # a dupe: the same station again on its band
         call, prefix, cont, band, freq, rcvd = random.choice(worked)
     elif random.random() < 0.2:
         prefix, cont = "SP", "EU"

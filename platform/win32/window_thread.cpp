@@ -35,8 +35,10 @@ bool russianCaptions() {
 
 class Master final : public DialogBase, public windows::SetupView {
 public:
-    Master(windows::WorkedBeforeSource& source)
-        : tools_(source),
+    Master(windows::WorkedBeforeSource& source, windows::PollState& poll, windows::PollModuleAccess& access)
+        : poll_(poll),
+          access_(access),
+          tools_(source),
           logic_(platform::systemServices().settings, *this, tools_, [] { return host::connectHost(); },
                  russianCaptions()) {}
     ~Master() override {
@@ -91,7 +93,7 @@ protected:
                 logic_.initialise();
                 return TRUE;
             case WM_TIMER:
-                if (wParam == UINT_PTR(windows::kPollTimerId)) logic_.onTimer();
+                if (wParam == UINT_PTR(windows::kPollTimerId)) windows::poll(logic_, poll_, access_);
                 return TRUE;
             case kArmTimerMessage:
                 armTimer();
@@ -122,6 +124,8 @@ private:
         PostMessageA(hwnd_, WM_NULL, 0, 0);
     }
 
+    windows::PollState& poll_;
+    windows::PollModuleAccess& access_;
     ToolWindowFactory tools_;
     windows::SetupWindowLogic logic_;
     Brush brush_;
@@ -190,8 +194,9 @@ private:
     void runSetupWindow() {
         windows::PollState& poll = pollState();
         plugin::ModuleDisplaySource source(plugin::module(), poll);
+        plugin::ModulePollAccess access(plugin::module());
         {
-            Master setup(source);
+            Master setup(source, poll, access);
             setup.run(window_);
         }
         closedOnce_.store(true);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/host/automation_object.h"
 #include "tools/host/dialog_watcher.h"
 #include "tools/host/screenshot.h"
 #include "tools/host/session_log.h"
@@ -94,6 +95,28 @@ tovu::DialogWatcher::Action fillHeader(HWND dialog, const std::string& outFolder
     };
 }
 
+HWND waitForVisibleDialog(const char* title, int timeoutMs) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        HWND window = FindWindowA("#32770", title);
+        if (window && IsWindowVisible(window)) return window;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+// The operator types a call: the host asks the plug-in at each keystroke, then the plug-in's
+// poll follows 300 ms after the last one.
+void typeCall(tovu::StatsPlugin& plugin, tovu::AutomationObject& host, const std::string& call, double hertz,
+              const char* band) {
+    host.setFrequency(hertz);
+    for (size_t typed = 0; typed <= call.size(); ++typed) {
+        host.setEntryText(call.substr(0, typed));
+        plugin.checkCall({call.substr(0, typed), "BPSK63", "", band, band});
+        Sleep(60);
+    }
+    Sleep(700);
+}
+
 int runDemo(tovu::StatsPlugin& plugin, const std::string& logPath, const std::string& outFolder) {
     std::vector<tovu::LogEvent> events;
     std::string error;
@@ -107,6 +130,12 @@ int runDemo(tovu::StatsPlugin& plugin, const std::string& logPath, const std::st
         if (tovu::isMessageBox(dialog)) return tovu::DialogWatcher::pressOk(dialog);
         return fillHeader(dialog, outFolder);
     });
+
+    // The host publishes its automation object; the plug-in's windows follow it.
+    tovu::AutomationObject host;
+    std::string hostError;
+    if (!host.start(&hostError)) std::printf("(automation object not published: %s)\n", hostError.c_str());
+    host.setFrequency(7045000);
 
     const tovu::Recount station = demoStation();
     replay(plugin, station, events, true);
@@ -123,6 +152,21 @@ int runDemo(tovu::StatsPlugin& plugin, const std::string& logPath, const std::st
     const std::string result = plugin.getResult(&flag);
     std::printf("\nGetResult0:\n%s", result.c_str());
     writeText(outFolder + "\\result.txt", result);
+
+    // The setup window came up with the first recount; the operator switches on "DXCC".
+    if (HWND setup = waitForVisibleDialog("Setup SP WW BPSK63 ", 3000)) {
+        PostMessageA(GetDlgItem(setup, 1014), BM_CLICK, 0, 0);
+        if (HWND workedBefore = waitForVisibleDialog("Multiplier", 3000)) {
+            typeCall(plugin, host, "", 7045000, "40m");
+            tovu::saveScreenshot(workedBefore, outFolder + "\\worked_before_list.bmp");
+            typeCall(plugin, host, "OK2RTY", 7045000, "40m");
+            tovu::saveScreenshot(nullptr, outFolder + "\\windows.bmp");
+            std::printf("\nWindows: the setup window and the worked-before window for OK2RTY on 40m\n");
+        }
+    }
+    std::printf("Macros the host received:");
+    for (const auto& macro : host.macros()) std::printf(" %s", macro.text.c_str());
+    std::printf("\n");
 
     const std::string report = "RurorUZEDEZU63_06_12_2026.txt";
     if (copyInto(report, outFolder)) std::printf("\nError report: %s\n", report.c_str());
