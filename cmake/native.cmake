@@ -32,6 +32,7 @@ add_executable(native_tests
   tests/native/setup_window_test.cpp
   tests/native/poll_test.cpp
   tests/native/threads_test.cpp
+  tests/native/stop_protocol_test.cpp
   tests/native/fake_platform.cpp)
 target_link_libraries(native_tests PRIVATE stats_core GTest::gtest GTest::gtest_main)
 # GCC 12 reports a false -Wrestrict inside std::string concatenation at -O2.

@@ -14,6 +14,7 @@
 #include "plugin/display_source.h"
 #include "plugin/module.h"
 #include "windows/setup_window.h"
+#include "windows/stop_protocol.h"
 
 namespace win32 {
 
@@ -132,7 +133,7 @@ private:
     bool ended_ = false;
 };
 
-class WindowThread final : public plugin::SetupWindowControl {
+class WindowThread final : public plugin::SetupWindowControl, private windows::WindowThreadHandle {
 public:
     bool running() override { return running_.load(); }
     bool closedOnce() override { return closedOnce_.load(); }
@@ -149,37 +150,31 @@ public:
         // Thread start-up and the host connection need the loader lock, which an unload
         // holds: let them finish here, so that an unload never waits on a thread that cannot
         // move, nor leaves one that would start in an unmapped module.
-        waitUntil([this] { return !running_.load() || window_.load() != nullptr; }, GetTickCount() + kStopWaitMs);
+        const uint32_t begin = nowMs();
+        while (running_.load() && !windowReady() && nowMs() - begin < windows::kStopBoundMs) waitStep();
     }
 
-    void stop(bool processTerminating) override {
-        if (!running_.load() || processTerminating) return;  // at process end the thread is gone
-        const DWORD deadline = GetTickCount() + kStopWaitMs;
-        waitUntil([this] { return !running_.load() || window_.load() != nullptr; }, deadline);
-        if (HWND window = window_.load()) {
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutA(window, kStopMessage, 0, 0, SMTO_NORMAL, kStopWaitMs, &ignored);
-        }
-        waitUntil([this] { return !running_.load(); }, deadline);
-    }
+    void stop(bool processTerminating) override { windows::stopWindowThread(*this, processTerminating); }
 
     void armPollTimer() override {
         if (HWND window = window_.load()) PostMessageA(window, kArmTimerMessage, 0, 0);
     }
 
 private:
-    static constexpr DWORD kStopWaitMs = 3000;
-
-    // Checks every 20 ms until done or the deadline. Meanwhile this thread answers messages
-    // that other threads send to its windows, but dispatches nothing posted.
-    template <typename Done>
-    static void waitUntil(Done done, DWORD deadline) {
-        while (!done() && int(deadline - GetTickCount()) > 0) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE);
-            MSG ignored;
-            PeekMessageA(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        }
+    // windows::WindowThreadHandle
+    bool windowReady() override { return window_.load() != nullptr; }
+    void requestStop(uint32_t timeoutMs) override {
+        DWORD_PTR ignored = 0;
+        if (HWND window = window_.load())
+            SendMessageTimeoutA(window, kStopMessage, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
     }
+    // Answers messages that other threads send to this one's windows, dispatches nothing posted.
+    void waitStep() override {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE);
+        MSG ignored;
+        PeekMessageA(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    uint32_t nowMs() override { return GetTickCount(); }
 
     static DWORD WINAPI threadMain(void* self) {
         auto* control = static_cast<WindowThread*>(self);
