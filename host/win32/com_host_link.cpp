@@ -1,6 +1,7 @@
 // The host link over COM: connection to the running host object and the three IDispatch calls,
 // with texts converted between the thread's ANSI code page and UTF-16.
 #include "host/win32/com_host_link.h"
+#include "platform/win32/handles.h"
 
 #include <oleauto.h>
 
@@ -13,18 +14,7 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-class Variant {
-public:
-    Variant() { VariantInit(&value_); }
-    ~Variant() { VariantClear(&value_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-
-    VARIANT* get() { return &value_; }
-
-private:
-    VARIANT value_;
-};
+using win32::Variant;
 
 // The host may describe a failure in an EXCEPINFO; its strings are ours to free.
 class ExceptionInfo {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 namespace win32 {
 
@@ -26,6 +27,13 @@ protected:
     HWND createModeless(HINSTANCE instance, int templateId, HWND parent) {
         return CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), parent, &DialogBase::procedure,
                                   reinterpret_cast<LPARAM>(this));
+    }
+
+    // For destructors: the window's last messages must not reach a half-destroyed object.
+    void destroyWindow() {
+        if (!hwnd_) return;
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(std::exchange(hwnd_, nullptr));
     }
 
     // A dialog procedure's answer: TRUE when handled (with DWLP_MSGRESULT set where needed).

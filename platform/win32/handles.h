@@ -1,7 +1,9 @@
-// Move-only owners of GDI handles and the off-screen surface that paints without flicker.
+// Move-only owners of GDI handles and COM variants, and the off-screen surface that paints
+// without flicker.
 #pragma once
 
 #include <windows.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -66,6 +68,20 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// Owns a VARIANT: initialised empty, cleared (freeing what it holds) at the end.
+class Variant {
+public:
+    Variant() { VariantInit(&value_); }
+    ~Variant() { VariantClear(&value_); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+
+    VARIANT* get() { return &value_; }
+
+private:
+    VARIANT value_;
 };
 
 // An off-screen surface over a target's clip box: draw into dc() in the target's own logical

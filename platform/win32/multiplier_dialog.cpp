@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/services.h"
-#include "platform/win32/dialog_base.h"
+#include "platform/win32/dialog_window.h"
 #include "platform/win32/dialog_colours.h"
 #include "platform/win32/gdi_canvas.h"
 
@@ -33,15 +33,11 @@ private:
     windows::WorkedBeforeLogic& logic_;
 };
 
-class Multiplier final : public DialogBase, public windows::Window {
+class Multiplier final : public DialogWindow<windows::Window> {
 public:
     Multiplier(windows::WorkedBeforeSource& source, std::vector<HWND>& registry)
         : logic_(platform::systemServices().settings, *this, source), button_(logic_), registry_(registry) {}
-    ~Multiplier() override {
-        if (!hwnd_) return;
-        registry_.erase(std::remove(registry_.begin(), registry_.end(), hwnd_), registry_.end());
-        DestroyWindow(hwnd_);
-    }
+    ~Multiplier() override { registry_.erase(std::remove(registry_.begin(), registry_.end(), hwnd_), registry_.end()); }
 
     bool create() {
         if (!createModeless(plugin::gModuleHandle, kMultiplierTemplate, nullptr)) return false;
@@ -49,12 +45,7 @@ public:
         return true;
     }
 
-    void setTitle(std::string_view title) override { SetWindowTextA(hwnd_, std::string(title).c_str()); }
-    void show() override { ShowWindow(hwnd_, SW_SHOW); }
-    bool visible() override { return IsWindowVisible(hwnd_) != FALSE; }
-    void close() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
-    void moveTo(int x, int y) override { moveWindowTo(hwnd_, x, y); }
-    windows::Rect outerRect() override { return outerRectOf(hwnd_); }
+    // The picture is the button's: invalidate it without erasing.
     void repaint() override { InvalidateRect(GetDlgItem(hwnd_, kInfoButtonId), nullptr, FALSE); }
 
 protected:

@@ -8,7 +8,7 @@
 
 #include "host/win32/com_host_link.h"
 #include "platform/services.h"
-#include "platform/win32/dialog_base.h"
+#include "platform/win32/dialog_window.h"
 #include "platform/win32/dialog_colours.h"
 #include "platform/win32/multiplier_dialog.h"
 #include "plugin/display_source.h"
@@ -34,7 +34,7 @@ bool russianCaptions() {
     return plugin::module().withState([](engine::ContestState& c, auto&, auto&) { return c.RussianCaptions != 0; });
 }
 
-class Master final : public DialogBase, public windows::SetupView {
+class Master final : public DialogWindow<windows::SetupView> {
 public:
     Master(windows::WorkedBeforeSource& source, windows::PollState& poll, windows::PollModuleAccess& access)
         : poll_(poll),
@@ -42,9 +42,6 @@ public:
           tools_(source),
           logic_(platform::systemServices().settings, *this, tools_, [] { return host::connectHost(); },
                  russianCaptions()) {}
-    ~Master() override {
-        if (hwnd_) DestroyWindow(hwnd_);
-    }
 
     // Runs the dialog until it ends (Escape, Enter or the stop message).
     void run(std::atomic<HWND>& published) {
@@ -63,13 +60,6 @@ public:
     }
 
     // windows::SetupView
-    void setTitle(std::string_view title) override { SetWindowTextA(hwnd_, std::string(title).c_str()); }
-    void show() override { ShowWindow(hwnd_, SW_SHOW); }
-    bool visible() override { return IsWindowVisible(hwnd_) != FALSE; }
-    void close() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
-    void moveTo(int x, int y) override { moveWindowTo(hwnd_, x, y); }
-    windows::Rect outerRect() override { return outerRectOf(hwnd_); }
-    void repaint() override { InvalidateRect(hwnd_, nullptr, FALSE); }
     void makeTopmost() override {
         SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -190,10 +180,9 @@ private:
         windows::PollState& poll = pollState();
         plugin::ModuleDisplaySource source(plugin::module(), poll);
         plugin::ModulePollAccess access(plugin::module());
-        {
-            Master setup(source, poll, access);
-            setup.run(window_);
-        }
+        Master setup(source, poll, access);
+        setup.run(window_);
+        // Set before the window goes away, so that whoever sees it gone sees this too.
         closedOnce_.store(true);
     }
 

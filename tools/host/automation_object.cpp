@@ -1,6 +1,7 @@
 // The simulated host's automation object: ProgID registration, the IDispatch implementation and
 // its publication from a thread of its own in the multithreaded apartment.
 #include "tools/host/automation_object.h"
+#include "platform/win32/handles.h"
 
 #include <oleauto.h>
 #include <wrl/client.h>
@@ -50,18 +51,7 @@ namespace {
 using detail::AutomationState;
 using Microsoft::WRL::ComPtr;
 
-class Variant {
-public:
-    Variant() { VariantInit(&value_); }
-    ~Variant() { VariantClear(&value_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-
-    VARIANT* get() { return &value_; }
-
-private:
-    VARIANT value_;
-};
+using win32::Variant;
 
 class RegistryKey {
 public:
