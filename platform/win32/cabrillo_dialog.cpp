@@ -46,14 +46,14 @@ protected:
 
 private:
     void showFields() {
-        for (const auto& spec : output::headerFieldSpecs()) {
-            HWND control = GetDlgItem(hwnd_, spec.controlId);
+        for (const auto& item : output::headerFieldSpecs()) {
+            HWND control = GetDlgItem(hwnd_, item.controlId);
             if (!control) continue;
-            const std::string& text = fields_->*spec.field;
-            if (spec.kind == output::FieldKind::Combo || spec.kind == output::FieldKind::SortedCombo) {
-                for (std::string_view entry : spec.entries)
+            const std::string& text = fields_->*item.field;
+            if (item.kind == output::FieldKind::Combo || item.kind == output::FieldKind::SortedCombo) {
+                for (std::string_view entry : item.entries)
                     SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(entry).c_str()));
-                const int selection = output::comboSelection(spec.entries, text);
+                const int selection = output::comboSelection(item.entries, text);
                 if (selection >= 0)
                     SendMessageA(control, CB_SETCURSEL, WPARAM(selection), 0);
                 else
@@ -67,8 +67,8 @@ private:
 
     // A combo's text is the text of its edit part, typed or picked.
     void takeBackFields() {
-        for (const auto& spec : output::headerFieldSpecs())
-            if (HWND control = GetDlgItem(hwnd_, spec.controlId)) fields_->*spec.field = windowText(control);
+        for (const auto& item : output::headerFieldSpecs())
+            if (HWND control = GetDlgItem(hwnd_, item.controlId)) fields_->*item.field = windowText(control);
     }
 
     output::HeaderFields* fields_ = nullptr;
