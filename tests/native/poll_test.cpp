@@ -28,11 +28,7 @@ protected:
     void open(bool withHost = true) {
         windows::SetupWindowLogic::ConnectHost connect;
         if (withHost)
-            connect = [this]() -> std::unique_ptr<host::HostLink> {
-                auto link = std::make_unique<fake::HostLink>();
-                host = link.get();
-                return link;
-            };
+            connect = fake::connectScriptedHost(host);
         setup = std::make_unique<windows::SetupWindowLogic>(settings, view, tools, connect, false);
         setup->initialise();
     }

@@ -16,11 +16,7 @@ protected:
     windows::SetupWindowLogic& logic(bool withHost = true, bool russian = false) {
         windows::SetupWindowLogic::ConnectHost connect;
         if (withHost)
-            connect = [this]() -> std::unique_ptr<host::HostLink> {
-                auto link = std::make_unique<fake::HostLink>();
-                host = link.get();
-                return link;
-            };
+            connect = fake::connectScriptedHost(host);
         logic_ = std::make_unique<windows::SetupWindowLogic>(settings, view, tools, connect, russian);
         return *logic_;
     }

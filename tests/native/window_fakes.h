@@ -113,4 +113,13 @@ public:
     std::vector<std::string> macros;
 };
 
+// A connector that makes a new scripted host at each connection and points `made` at it.
+inline windows::SetupWindowLogic::ConnectHost connectScriptedHost(HostLink*& made) {
+    return [&made]() -> std::unique_ptr<host::HostLink> {
+        auto link = std::make_unique<HostLink>();
+        made = link.get();
+        return link;
+    };
+}
+
 }  // namespace fake

@@ -35,30 +35,12 @@ HWND visibleDialog(const char* title) {
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
-struct ToolSearch {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK findToolDialog(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<ToolSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (process != search->process || !IsWindowVisible(window) || std::string(className) != "#32770" ||
-        !GetDlgItem(window, 1016))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The worked-before window, whatever a poll has titled it: the visible dialog of this process
 // that holds the owner-drawn button 1016.
 HWND workedBeforeWindow() {
-    ToolSearch search{GetCurrentProcessId(), nullptr};
-    EnumWindows(findToolDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND dialog : tovu::visibleDialogs())
+        if (GetDlgItem(dialog, 1016)) return dialog;
+    return nullptr;
 }
 
 bool checked(HWND dialog, int box) { return IsDlgButtonChecked(dialog, box) == BST_CHECKED; }

@@ -25,6 +25,12 @@ BOOL CALLBACK collectDialog(HWND window, LPARAM param) {
 
 }  // namespace
 
+std::vector<HWND> visibleDialogs() {
+    Scan scan{GetCurrentProcessId(), {}};
+    EnumWindows(collectDialog, reinterpret_cast<LPARAM>(&scan));
+    return scan.dialogs;
+}
+
 std::string windowText(HWND window) {
     char buffer[4096] = {};
     GetWindowTextA(window, buffer, sizeof buffer);
@@ -66,9 +72,7 @@ bool DialogWatcher::waitForHandled(size_t count, int timeoutMs) const {
 
 void DialogWatcher::run() {
     while (!stop_) {
-        Scan scan{GetCurrentProcessId(), {}};
-        EnumWindows(collectDialog, reinterpret_cast<LPARAM>(&scan));
-        for (HWND dialog : scan.dialogs) {
+        for (HWND dialog : visibleDialogs()) {
             {
                 std::lock_guard<std::mutex> guard(lock_);
                 if (!visited_.insert(dialog).second) continue;

@@ -22,6 +22,8 @@ struct SeenDialog {
     bool hasOwner = false;
 };
 
+// The visible dialogs (class "#32770") of this process, top-level ones only.
+std::vector<HWND> visibleDialogs();
 std::string windowText(HWND window);
 std::string dialogItemText(HWND dialog, int id);
 bool isMessageBox(HWND dialog);
